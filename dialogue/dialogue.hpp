@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+
+/// Runs goes until the user declines another one or input ends; returns the exit status, 0.
+int run_dialogue();
+
+/// Prompts until a line starts with a whole number from 2 to max_limit and returns it;
+/// returns 0 when input ends first, since no limit will ever come.
+std::int32_t read_limit();
+
+/// Asks for another go; true only for a line that is exactly "y" or "Y".
+bool ask_another_go();

@@ -1,0 +1,5 @@
+#include "dialogue.hpp"
+
+int main() {
+  return run_dialogue();
+}
