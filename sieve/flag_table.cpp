@@ -15,6 +15,8 @@ void sieve_primes(std::int32_t limit) {
   for (std::int32_t i = 2; static_cast<double>(i) < root; ++i) {
     if (prime_flags[i] != 1) continue;
     const std::int32_t multiples = limit / i;
+    // Striking is most of the sieve's work; unrolling spares the loop test on most strikes.
+#pragma GCC unroll 8
     for (std::int32_t j = 2; j <= multiples; ++j) prime_flags[i * j] = 0;
   }
 }
