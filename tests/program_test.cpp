@@ -1,32 +1,8 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "transcript.hpp"
-
-namespace {
-
-/// Runs the built program with input piped from a file; returns its exit status and output.
-std::pair<int, std::string> run_program(const std::string& input) {
-  // Named after the test, so that tests run in parallel do not share files.
-  const std::string base =
-      testing::TempDir() + testing::UnitTest::GetInstance()->current_test_info()->name();
-  const std::string in_path = base + ".in";
-  const std::string out_path = base + ".out";
-  std::ofstream(in_path, std::ios::binary) << input;
-  const std::string command =
-      std::string("timeout 60 ") + PRIME_SIEVE_PATH + " < " + in_path + " > " + out_path;
-  const int status = std::system(command.c_str());
-  std::ostringstream output;
-  output << std::ifstream(out_path, std::ios::binary).rdbuf();
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output.str()};
-}
-
-}  // namespace
 
 TEST(Program, WholeDialogueWritesExactlyTheseBytes) {
   const auto [status, output] = run_program("abc\n10\ny\n2\nY\n30\nn\n");
