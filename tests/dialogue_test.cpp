@@ -1,77 +1,152 @@
-#include "dialogue.hpp"
-
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
-#include <iostream>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <regex>
 #include <sstream>
 #include <string>
 
-#include "transcript.hpp"
+#include "prime_sieve.hpp"
 
 namespace {
 
 const std::string prompt = "Please enter a number from 2 to 150000 > ";
 const std::string rejected = "That value isn't valid, please try again\n\n";
-const std::string question = "Do you want another go (Y/N)? ";
 
-/// Runs a whole dialogue in this process on the given input; returns its masked output.
-std::string converse(const std::string& input) {
-  std::istringstream in(input);
-  std::ostringstream out;
-  auto* const saved_in = std::cin.rdbuf(in.rdbuf());
-  auto* const saved_out = std::cout.rdbuf(out.rdbuf());
-  std::cin.clear();
-  EXPECT_EQ(run_dialogue(), 0);
-  std::cin.rdbuf(saved_in);
-  std::cout.rdbuf(saved_out);
-  return mask_elapsed(out.str());
+/// Runs the built program on the input and expects exit status 0; returns what it wrote, with
+/// each elapsed-time figure that has exactly four decimals masked as #.
+std::string run_program(const std::string& input) {
+  const std::string path =
+      testing::TempDir() + testing::UnitTest::GetInstance()->current_test_info()->name();
+  std::ofstream(path + ".in", std::ios::binary) << input;
+  // A program that loops instead of ending meets the time limit, or the file size limit first.
+  const std::string command =
+      "ulimit -f 20000; timeout 10 " PRIME_SIEVE_PATH " <" + path + ".in >" + path + ".out";
+  const int status = std::system(command.c_str());
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+  std::ostringstream output;
+  output << std::ifstream(path + ".out", std::ios::binary).rdbuf();
+  static const std::regex elapsed(R"(This took: \d+\.\d{4} seconds)");
+  return std::regex_replace(output.str(), elapsed, "This took: # seconds");
 }
 
-std::string go(const std::string& limit, const std::string& list, const std::string& totals) {
-  return "The primes less than " + limit + " are: \n" + list +
-         "\nThe number of primes is: " + totals + "\nThis took: # seconds to run\n\n" + question;
+/// What a go at the limit writes up to the another-go question, from the library's sieve.
+std::string go(std::int32_t limit) {
+  reset();
+  sieve_primes(limit);
+  std::string list;
+  std::int64_t count = 0, sum = 0;
+  for (std::int32_t n = 2; n < limit; ++n) {
+    if (prime_flags[n] == 1) list += std::to_string(n) + ' ', ++count, sum += n;
+  }
+  return "The primes less than " + std::to_string(limit) + " are: \n" + list +
+         "\nThe number of primes is: " + std::to_string(count) +
+         " and the sum is: " + std::to_string(sum) +
+         "\nThis took: # seconds to run\n\nDo you want another go (Y/N)? ";
 }
 
-std::size_t goes_in(const std::string& output) {
-  std::size_t goes = 0;
-  for (auto at = output.find(question); at != std::string::npos; at = output.find(question, at + 1))
-    ++goes;
-  return goes;
+/// True when the output is only prompts, messages and whole goes in the dialogue's order.
+bool is_sound_dialogue(const std::string& output) {
+  std::size_t at = 0;
+  const auto take = [&](const std::string& text) {
+    return output.compare(at, text.size(), text) == 0 && (at += text.size(), true);
+  };
+  while (take(prompt)) {
+    if (take(rejected)) continue;
+    if (at == output.size()) return true;
+    if (output.compare(at, 21, "The primes less than ") != 0) return false;
+    const long limit = std::strtol(output.c_str() + at + 21, nullptr, 10);
+    if (limit < 2 || limit > max_limit || !take(go(static_cast<std::int32_t>(limit)))) return false;
+    if (at == output.size()) return true;
+    if (!take("\n")) return false;
+  }
+  return false;
 }
 
 }  // namespace
 
-TEST(Dialogue, OnlyTheLeadingWholeNumberOfALineCounts) {
-  for (const char* line : {"2", "150000"}) {
-    EXPECT_NE(converse(std::string(line) + "\nn\n").find("less than " + std::string(line) + " are"),
-              std::string::npos);
-  }
-  const std::string go_at_42 =
-      go("42", "2 3 5 7 11 13 17 19 23 29 31 37 41 ", "13 and the sum is: 238");
-  for (const char* line : {"+42", "42abc", "42 17", "42.9", "   42", "\t42", "+42abc"})
-    EXPECT_EQ(converse(std::string(line) + "\nn\n"), prompt + go_at_42) << line;
+TEST(Dialogue, WholeDialogueWritesExactlyTheseBytes) {
+  EXPECT_EQ(run_program("abc\n10\ny\n2\nY\n30\nn\n"),
+            "Please enter a number from 2 to 150000 > That value isn't valid, please try again\n"
+            "\n"
+            "Please enter a number from 2 to 150000 > The primes less than 10 are: \n"
+            "2 3 5 7 \n"
+            "The number of primes is: 4 and the sum is: 17\n"
+            "This took: # seconds to run\n"
+            "\n"
+            "Do you want another go (Y/N)? \n"
+            "Please enter a number from 2 to 150000 > The primes less than 2 are: \n"
+            "\n"
+            "The number of primes is: 0 and the sum is: 0\n"
+            "This took: # seconds to run\n"
+            "\n"
+            "Do you want another go (Y/N)? \n"
+            "Please enter a number from 2 to 150000 > The primes less than 30 are: \n"
+            "2 3 5 7 11 13 17 19 23 29 \n"
+            "The number of primes is: 10 and the sum is: 129\n"
+            "This took: # seconds to run\n"
+            "\n"
+            "Do you want another go (Y/N)? ");
+}
+
+TEST(Dialogue, OnlyALeadingWholeNumberFromTwoToTheMaximumIsALimit) {
+  EXPECT_EQ(run_program("2\nn\n"), prompt + go(2));
+  EXPECT_EQ(run_program("150000\ny\n10\n"), prompt + go(max_limit) + "\n" + prompt + go(10));
+  for (const char* line : {"+42", "42abc", "42 17", "42.9", "   42", "\t42", "+42abc\r"})
+    EXPECT_EQ(run_program(line + std::string("\n")), prompt + go(42)) << line;
   for (const char* line : {"1", "0", "-7", "150001", "", "   ", "abc", "0x10", "1e3", "99999999999",
                            "-99999999999", "4294967298", "- 5"})
-    EXPECT_EQ(converse(std::string(line) + "\n"), prompt + rejected + prompt) << line;
+    EXPECT_EQ(run_program(line + std::string("\n")), prompt + rejected + prompt) << line;
 }
 
-TEST(Dialogue, OnlyASingleYStartsAnotherGo) {
-  for (const char* answer : {"y", "Y", "y\r"})
-    EXPECT_EQ(goes_in(converse("3\n" + std::string(answer) + "\n3\nn\n")), 2u) << answer;
-  for (const char* answer : {"n", "N", "", "yes", "Y ", " y", "yy"})
-    EXPECT_EQ(goes_in(converse("3\n" + std::string(answer) + "\n3\nn\n")), 1u) << answer;
+TEST(Dialogue, OnlyASingleYStartsAnotherGoAndEndOfInputEndsTheRun) {
+  for (const char* answer : {"y\n", "Y\n", "y\r\n", "y"})
+    EXPECT_EQ(run_program(std::string("3\n") + answer), prompt + go(3) + "\n" + prompt) << answer;
+  for (const char* answer : {"n\n", "N\n", "\n", "yes\n", "Y \n", " y\n", "y\r\r\n", ""})
+    EXPECT_EQ(run_program(std::string("3\n") + answer + "3\n"), prompt + go(3)) << answer;
+  EXPECT_EQ(run_program(""), prompt);
+  EXPECT_EQ(run_program("3"), prompt + go(3));
+  EXPECT_EQ(run_program("10\r\nY\r\n2\r\nn\r\n"), prompt + go(10) + "\n" + prompt + go(2));
 }
 
-TEST(Dialogue, EndOfInputEndsTheDialogueWherever) {
-  EXPECT_EQ(converse(""), prompt);
-  EXPECT_EQ(converse("abc\n"), prompt + rejected + prompt);
-  EXPECT_EQ(converse("3"), prompt + go("3", "2 ", "1 and the sum is: 2"));
-  EXPECT_EQ(converse("3\n"), prompt + go("3", "2 ", "1 and the sum is: 2"));
-  EXPECT_EQ(converse("3\ny"), prompt + go("3", "2 ", "1 and the sum is: 2") + "\n" + prompt);
-}
-
-TEST(Dialogue, CarriageReturnLineEndsBehaveLikeNewlines) {
-  EXPECT_EQ(converse("10\r\nY\r\n2\r\nn\r\n"),
-            prompt + go("10", "2 3 5 7 ", "4 and the sum is: 17") + "\n" + prompt +
-                go("2", "", "0 and the sum is: 0"));
+TEST(Dialogue, HostileInputEndsCleanlyWithOnlyTheProgramsOwnLines) {
+  std::mt19937 random(20261206);
+  const auto below = [&](std::size_t n) {
+    return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+  };
+  const auto some = [&](const std::string& alphabet, std::size_t most) {
+    std::string text(below(most + 1), ' ');
+    for (char& c : text) c = alphabet[below(alphabet.size())];
+    return text;
+  };
+  std::string any_byte(256, '\0'), noise = " \t\r+-", digits = "0123456789";
+  for (int c = 0; c < 256; ++c) any_byte[static_cast<std::size_t>(c)] = c == '\n' ? '\0' : char(c);
+  // Every one of these is rejected, so the line after it still meets the limit prompt.
+  const auto hostile_line = [&]() -> std::string {
+    switch (below(4)) {
+      case 0:
+        return some(noise, 3) + some("x.#\x7f", 1) + '\0' + some(any_byte, 200);
+      case 1:
+        return some(noise, 4) + "9" + some(digits, below(4) ? 12 : 100000) + digits;
+      case 2:
+        return some(noise, 2) + "214748364" + some(digits, 2);
+      default:
+        return some(noise, 3) + std::to_string(below(2)) + some(" .eEx\t\r", 4);
+    }
+  };
+  const auto end_of_line = [&] { return below(4) ? "\n" : "\r\n"; };
+  for (int run = 0; run < 60; ++run) {
+    std::string input = run == 0 ? std::string(1000000, ' ') + "150000\ny\n" : "";
+    for (int line = 0; run == 1 && line < 5000; ++line) input += hostile_line() + "\n";
+    for (std::size_t goes = 1 + below(5); goes > 0; --goes) {
+      for (std::size_t line = below(4); line > 0; --line) input += hostile_line() + end_of_line();
+      input += some(noise, 3) + std::to_string(below(150002)) + some(any_byte, 5) + end_of_line();
+      input += (below(4) ? std::string(below(2) ? "y" : "Y") : some("yYn \r", 3)) + end_of_line();
+    }
+    if (run > 1 && below(2)) input.resize(below(input.size() + 1));
+    EXPECT_TRUE(is_sound_dialogue(run_program(input))) << "run " << run;
+    ASSERT_FALSE(HasFailure()) << "run " << run;
+  }
 }
