@@ -14,7 +14,7 @@ class discarding_buffer : public std::streambuf {
   int_type overflow(int_type ch) override {
     return traits_type::not_eof(ch);
   }
-  std::streamsize xsputn(const char*, std::streamsize count) override {
+  std::streamsize xsputn(const char* /*text*/, std::streamsize count) override {
     return count;
   }
 };

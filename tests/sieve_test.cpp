@@ -6,8 +6,8 @@
 
 namespace {
 
-bool is_prime(std::int32_t n) {
-  for (std::int32_t d = 2; d * d <= n; ++d) {
+bool is_prime(std::size_t n) {
+  for (std::size_t d = 2; d * d <= n; ++d) {
     if (n % d == 0) return false;
   }
   return n >= 2;
@@ -16,17 +16,17 @@ bool is_prime(std::int32_t n) {
 }  // namespace
 
 TEST(Sieve, CountsAndSumsMatchKnownAnswers) {
-  const std::int64_t known[][3] = {{10, 4, 17},
-                                   {100, 25, 1060},
-                                   {1000, 168, 76127},
-                                   {10000, 1229, 5736396},
-                                   {100000, 9592, 454396537},
-                                   {max_limit, 13848, 986017447}};
+  const std::size_t known[][3] = {{10, 4, 17},
+                                  {100, 25, 1060},
+                                  {1000, 168, 76127},
+                                  {10000, 1229, 5736396},
+                                  {100000, 9592, 454396537},
+                                  {max_limit, 13848, 986017447}};
   for (const auto& [limit, count, sum] : known) {
     reset();
     sieve_primes(static_cast<std::int32_t>(limit));
-    std::int64_t flagged = 0, total = 0;
-    for (std::int32_t n = 2; n < limit; ++n) {
+    std::size_t flagged = 0, total = 0;
+    for (std::size_t n = 2; n < limit; ++n) {
       if (prime_flags[n] == 1) ++flagged, total += n;
     }
     EXPECT_EQ(flagged, count) << limit;
@@ -37,11 +37,11 @@ TEST(Sieve, CountsAndSumsMatchKnownAnswers) {
 TEST(Sieve, FlagsBelowTheLimitAreThePrimesAfterAnyEarlierGo) {
   reset();
   sieve_primes(max_limit);
-  for (std::int32_t limit = 2; limit <= 1000; ++limit) {
+  for (std::size_t limit = 2; limit <= 1000; ++limit) {
     reset();
-    sieve_primes(limit);
-    for (std::int32_t n = 2; n < limit; ++n) ASSERT_EQ(prime_flags[n] == 1, is_prime(n)) << n;
-    for (std::int32_t n = limit + 1; n <= 1001; ++n) ASSERT_EQ(prime_flags[n], 1) << limit;
+    sieve_primes(static_cast<std::int32_t>(limit));
+    for (std::size_t n = 2; n < limit; ++n) ASSERT_EQ(prime_flags[n] == 1, is_prime(n)) << n;
+    for (std::size_t n = limit + 1; n <= 1001; ++n) ASSERT_EQ(prime_flags[n], 1) << limit;
     // Bases stop strictly below the root: the square of a prime at the limit stays unstruck.
     if (limit == 4 || limit == 9 || limit == 25) {
       EXPECT_EQ(prime_flags[limit], 1);
