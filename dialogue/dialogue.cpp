@@ -50,6 +50,7 @@ int run_dialogue() {
     if (!ask_another_go()) break;
     std::cout << std::endl;
   }
+  // The dialogue owns the line strings: their memory goes back as it ends, not at exit.
   std::string().swap(limit_line);
   std::string().swap(answer_line);
   return 0;
