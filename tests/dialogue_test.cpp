@@ -13,6 +13,7 @@ namespace {
 
 const std::string prompt = "Please enter a number from 2 to 150000 > ";
 const std::string rejected = "That value isn't valid, please try again\n\n";
+const std::string heading = "The primes less than ";
 
 /// Runs the built program on the input and expects exit status 0; returns what it wrote, with
 /// each elapsed-time figure that has exactly four decimals masked as #.
@@ -49,7 +50,7 @@ std::string go(std::int32_t limit) {
   for (std::size_t n = 2; n < static_cast<std::size_t>(limit); ++n) {
     if (prime_flags[n] == 1) list += std::to_string(n) + ' ', ++count, sum += n;
   }
-  return "The primes less than " + std::to_string(limit) + " are: \n" + list +
+  return heading + std::to_string(limit) + " are: \n" + list +
          "\nThe number of primes is: " + std::to_string(count) +
          " and the sum is: " + std::to_string(sum) +
          "\nThis took: # seconds to run\n\nDo you want another go (Y/N)? ";
@@ -64,8 +65,8 @@ bool is_sound_dialogue(const std::string& output) {
   while (take(prompt)) {
     if (take(rejected)) continue;
     if (at == output.size()) return true;
-    if (output.compare(at, 21, "The primes less than ") != 0) return false;
-    const long limit = std::strtol(output.c_str() + at + 21, nullptr, 10);
+    if (output.compare(at, heading.size(), heading) != 0) return false;
+    const long limit = std::strtol(output.c_str() + at + heading.size(), nullptr, 10);
     if (limit < 2 || limit > max_limit || !take(go(static_cast<std::int32_t>(limit)))) return false;
     if (at == output.size()) return true;
     if (!take("\n")) return false;
