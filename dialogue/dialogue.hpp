@@ -2,11 +2,12 @@
 
 #include <cstdint>
 
-/// Runs goes until the user declines another one or input ends; returns the exit status, 0.
+/// Runs goes until the user declines another one or input ends, and returns the exit status:
+/// 0, or 1 after a line on standard error when the output or the input failed.
 int run_dialogue();
 
 /// Prompts until a line starts with a whole number from 2 to max_limit and returns it;
-/// returns 0 when input ends first, since no limit will ever come.
+/// returns 0 when input ends or fails first, since no limit will ever come.
 std::int32_t read_limit();
 
 /// Asks for another go; true only for a line that is exactly "y" or "Y".

@@ -9,7 +9,7 @@
 #endif
 
 // The built program as a person meets it: on pipes, from another process.
-TEST(Program, ShowsThePromptBeforeItWaitsForALine) {
+TEST(Program, ShowsThePromptBeforeItWaitsAndEndsWithItsStatus) {
 #if !defined(__linux__)
   GTEST_SKIP() << "needs POSIX pipes";
 #else
@@ -29,5 +29,16 @@ TEST(Program, ShowsThePromptBeforeItWaitsForALine) {
   std::fputs("2\nn\n", program);
   EXPECT_EQ(pclose(program), 0);
   close(output[0]);
+  // A failure ends the run at once, with one line on standard error and exit status 1.
+  for (const auto& [streams, error] :
+       {std::pair{"</dev/null >/dev/full", "write the output: No space left on device"},
+        {"</dev/null >&-", "write the output: Bad file descriptor"},
+        {"</ >/dev/null", "read the input: Is a directory"}}) {
+    FILE* const run = popen(("'" PRIME_SIEVE_PATH "' 2>&1 " + std::string(streams)).c_str(), "r");
+    std::string said(200, ' ');
+    said.resize(std::fread(&said[0], 1, said.size(), run));
+    EXPECT_EQ(said, "prime_sieve: cannot " + std::string(error) + "\n");
+    EXPECT_EQ(pclose(run), 1 << 8) << streams;
+  }
 #endif
 }
