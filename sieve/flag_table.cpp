@@ -13,11 +13,17 @@ void sieve_primes(std::int32_t limit) {
   // nothing that is listed; the root is taken once, not per base.
   const double root = std::sqrt(static_cast<double>(limit));
   const auto top = static_cast<std::size_t>(limit);
+  std::uint8_t* const flags = prime_flags.data();
   for (std::size_t i = 2; static_cast<double>(i) < root; ++i) {
-    if (prime_flags[i] != 1) continue;
+    if (flags[i] != 1) continue;
     const std::size_t multiples = top / i;
-    // Striking is most of the sieve's work; unrolling spares the loop test on most strikes.
-#pragma GCC unroll 8
-    for (std::size_t j = 2; j <= multiples; ++j) prime_flags[i * j] = 0;
+    // Striking is most of the sieve's work: eight strikes a step, each an offset from one
+    // position, spare seven of every eight loop tests and position updates.
+    const std::size_t last = i * multiples;
+    std::size_t multiple = 2 * i;
+    for (; multiple + 7 * i <= last; multiple += 8 * i) {
+      for (std::size_t k = 0; k < 8; ++k) flags[multiple + k * i] = 0;
+    }
+    for (; multiple <= last; multiple += i) flags[multiple] = 0;
   }
 }
