@@ -35,14 +35,14 @@ printf '150000\ny\n150000\nn\n' >"$work/two_goes"
 one=$(instructions "$work/one_go" "$program")
 two=$(instructions "$work/two_goes" "$program")
 per_go=$((two - one))
-echo "instructions per go at 150000: $per_go (target <= 4000000): $(verdict $((per_go <= 4000000)))"
+echo "instructions per go at 150000: $per_go (target <= 1500000): $(verdict $((per_go <= 1500000)))"
 
 echo "instructions of a whole run with one go at 150000: $one"
 if command -v primesieve >/dev/null; then
   peer=$(instructions /dev/null primesieve 149999 -p)
   ratio=$(awk -v a="$one" -v b="$peer" 'BEGIN { printf "%.2f", a / b }')
-  echo "  primesieve 149999 -p: $peer; ratio $ratio (target <= 0.70):" \
-    "$(verdict "$(awk -v r="$ratio" 'BEGIN { print (r <= 0.70) }')")"
+  echo "  primesieve 149999 -p: $peer; ratio $ratio (target <= 0.22):" \
+    "$(verdict "$(awk -v r="$ratio" 'BEGIN { print (r <= 0.22) }')")"
 else
   echo "  primesieve is not installed (apt-get install primesieve): no comparison"
 fi
