@@ -78,7 +78,7 @@ int run_dialogue() {
     }
     status = final_status();
   } catch (const std::bad_alloc&) {
-    // The copy of a long limit line for its parse.
+    // Only the parse's copy of a long limit line throws: getline marks its stream bad instead.
     status = failure(no_room, ENOMEM);
   }
   // The dialogue owns the line strings: their memory goes back as it ends, not at exit.

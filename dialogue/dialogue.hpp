@@ -7,7 +7,7 @@
 int run_dialogue();
 
 /// Prompts until a line starts with a whole number from 2 to max_limit and returns it;
-/// returns 0 when input ends or fails first, since no limit will ever come.
+/// returns 0 when the input ends or the output or the input fails first, since no limit will come.
 std::int32_t read_limit();
 
 /// Asks for another go; true only for a line that is exactly "y" or "Y".
