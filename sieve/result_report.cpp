@@ -42,7 +42,7 @@ std::uint64_t eight_flags(const std::uint8_t* flags) {
 std::uint64_t sixty_four_flags(const std::uint8_t* flags) {
   std::uint64_t bits = 0;
   // A word of eight flags, each 0 or 1, times this constant has them gathered in its top byte.
-  for (int k = 0; k < 8; ++k)
+  for (std::size_t k = 0; k < 8; ++k)
     bits |= (eight_flags(flags + 8 * k) * 0x0102040810204080u >> 56) << 8 * k;
   return bits;
 }
