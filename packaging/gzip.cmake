@@ -1,0 +1,4 @@
+# Compresses INPUT into OUTPUT with GZIP at its best, leaving the name and the time out of the
+# header so that the same text always gives the same bytes.
+execute_process(COMMAND ${GZIP} -9 -n -c INPUT_FILE ${INPUT} OUTPUT_FILE ${OUTPUT}
+                COMMAND_ERROR_IS_FATAL ANY)
