@@ -52,13 +52,14 @@ std::uint64_t sixty_four_flags(const std::uint8_t* flags) {
 constexpr std::uint64_t de_bruijn = 0x03F79D71B4CB0A89u;
 constexpr auto bit_positions = [] {
   std::array<std::uint8_t, 64> positions{};
-  for (std::uint8_t k = 0; k < 64; ++k) positions[(de_bruijn << k) >> 58] = k;
+  for (std::uint8_t k = 0; k < 64; ++k)
+    positions[static_cast<std::size_t>((de_bruijn << k) >> 58)] = k;
   return positions;
 }();
 
 /// Position of the lowest set bit; the bits are not all 0.
 std::uint32_t lowest_bit(std::uint64_t bits) {
-  return bit_positions[((bits & (~bits + 1)) * de_bruijn) >> 58];
+  return bit_positions[static_cast<std::size_t>(((bits & (~bits + 1)) * de_bruijn) >> 58)];
 }
 
 /// Adds one to the decimal number in text, which grows by a digit when it was all nines.
