@@ -27,12 +27,14 @@ TEST(Program, ShowsThePromptBeforeItWaitsAndEndsWithItsStatus) {
   std::fputs("2\nn\n", program);
   EXPECT_EQ(pclose(program), 0);
   close(output[0]);
-  // A failure ends the run at once, with one line on standard error and exit status 1.
+  // A failure ends the run at once, with one line on standard error and exit status 1, however
+  // much input is still to come.
   for (const auto& [streams, error] :
-       {std::pair{"</dev/null >/dev/full", "write the output: No space left on device"},
-        {"</dev/null >&-", "write the output: Bad file descriptor"},
+       {std::pair{">/dev/full", "write the output: No space left on device"},
+        {">&-", "write the output: Bad file descriptor"},
         {"</ >/dev/null", "read the input: Is a directory"}}) {
-    FILE* const run = popen((PRIME_SIEVE_COMMAND " 2>&1 " + std::string(streams)).c_str(), "r");
+    FILE* const run = popen(
+        ("yes | timeout 10 " PRIME_SIEVE_COMMAND " 2>&1 " + std::string(streams)).c_str(), "r");
     char said[200] = "";
     EXPECT_GT(std::fread(said, 1, sizeof said - 1, run), 0u);
     EXPECT_EQ(said, "prime_sieve: cannot " + std::string(error) + "\n");
