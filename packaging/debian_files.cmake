@@ -1,8 +1,7 @@
-# Makes what Debian asks of a native package beside the program, in the current folder:
+# Run as the Debian package is made: makes what Debian asks of a native package beside the
+# program, in BUILD:
 #   copyright     the licence in Debian's machine-readable form, from SOURCE/LICENSE;
-#   changelog.gz  SOURCE/CHANGELOG.md in Debian's changelog form, compressed with GZIP;
-#   depends.cmake the package's Depends: the newest C library version whose symbols PROGRAM uses,
-#                 as OBJDUMP reads them.
+#   changelog.gz  SOURCE/CHANGELOG.md in Debian's changelog form, compressed with GZIP.
 # UPSTREAM, PACKAGE and MAINTAINER name the program, its package and who answers for the package.
 
 # The licence's copyright line becomes the Copyright field and the text after it the licence body,
@@ -16,37 +15,41 @@ set(holder "${CMAKE_MATCH_1}")
 string(STRIP "${CMAKE_MATCH_2}" body)
 string(REPLACE "\n\n" "\n.\n" body "${body}")
 string(REPLACE "\n" "\n " body "${body}")
-file(WRITE copyright
+file(WRITE ${BUILD}/copyright
   "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
   "Upstream-Name: ${UPSTREAM}\n\n"
   "Files: *\nCopyright: ${holder}\nLicense: Expat\n ${body}\n")
 
 # Each release heading "## [VERSION] - YYYY-MM-DD" opens an entry, its "- " items become "  * "
 # and their continued lines are indented to match; the entry closes with the maintainer and date.
-file(STRINGS ${SOURCE}/CHANGELOG.md lines)
+set(CHANGELOG ${SOURCE}/CHANGELOG.md)
+include(${CMAKE_CURRENT_LIST_DIR}/changelog.cmake)
+file(STRINGS ${CHANGELOG} lines)
 set(changelog "")
 set(trailer "")
 set(weekdays Sun Mon Tue Wed Thu Fri Sat)
-set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
 foreach(line IN LISTS lines)
-  if(line MATCHES "^## \\[([^]]+)\\] - ([0-9]+)-([0-9]+)-([0-9]+)$")
+  if(line MATCHES "^## \\[([^]]+)\\] - ([^ ]+)$")
     string(APPEND changelog "${trailer}${PACKAGE} (${CMAKE_MATCH_1}) unstable; urgency=medium\n\n")
-    set(year ${CMAKE_MATCH_2})
-    math(EXPR month "${CMAKE_MATCH_3}")
-    set(day ${CMAKE_MATCH_4})
-    math(EXPR index "${month} - 1")
-    list(GET months ${index} month_name)
+    read_release_date(${CMAKE_MATCH_2} entry)
+    math(EXPR index "${entry_month} - 1")
+    list(GET month_names ${index} month_name)
+    string(SUBSTRING ${month_name} 0 3 month_name)
     # Sakamoto's rule for the day of the week, which counts January and February with the year
     # before.
     set(offsets 0 3 2 5 0 3 5 1 4 6 2 4)
     list(GET offsets ${index} offset)
-    set(y ${year})
-    if(month LESS 3)
+    set(y ${entry_year})
+    if(entry_month LESS 3)
       math(EXPR y "${y} - 1")
     endif()
-    math(EXPR weekday "(${y} + ${y} / 4 - ${y} / 100 + ${y} / 400 + ${offset} + ${day}) % 7")
+    math(EXPR weekday
+         "(${y} + ${y} / 4 - ${y} / 100 + ${y} / 400 + ${offset} + ${entry_day}) % 7")
     list(GET weekdays ${weekday} weekday_name)
-    set(date "${weekday_name}, ${day} ${month_name} ${year} 00:00:00 +0000")
+    if(entry_day LESS 10)
+      set(entry_day 0${entry_day})
+    endif()
+    set(date "${weekday_name}, ${entry_day} ${month_name} ${entry_year} 00:00:00 +0000")
     set(trailer "\n -- ${MAINTAINER}  ${date}\n\n")
   elseif(trailer AND line MATCHES "^- (.*)")
     string(APPEND changelog "  * ${CMAKE_MATCH_1}\n")
@@ -54,24 +57,8 @@ foreach(line IN LISTS lines)
     string(APPEND changelog "    ${CMAKE_MATCH_1}\n")
   endif()
 endforeach()
-if(NOT trailer)
-  message(FATAL_ERROR "CHANGELOG.md has no release heading")
-endif()
 string(REGEX REPLACE "\n\n$" "\n" trailer "${trailer}")
-file(WRITE changelog "${changelog}${trailer}")
-set(INPUT changelog)
-set(OUTPUT changelog.gz)
+file(WRITE ${BUILD}/changelog "${changelog}${trailer}")
+set(INPUT ${BUILD}/changelog)
+set(OUTPUT ${BUILD}/changelog.gz)
 include(${CMAKE_CURRENT_LIST_DIR}/gzip.cmake)
-
-# The C library's package takes its version from the newest symbol version, GLIBC_2.36 needing
-# libc6 2.36 or later.
-execute_process(COMMAND ${OBJDUMP} -T ${PROGRAM} OUTPUT_VARIABLE symbols
-                COMMAND_ERROR_IS_FATAL ANY)
-string(REGEX MATCHALL "GLIBC_[0-9.]+[0-9]" versions "${symbols}")
-set(depends "")
-if(versions)
-  list(SORT versions COMPARE NATURAL)
-  list(GET versions -1 newest)
-  string(REPLACE "GLIBC_" "libc6 (>= " depends "${newest})")
-endif()
-file(WRITE depends.cmake "set(CPACK_DEBIAN_PACKAGE_DEPENDS \"${depends}\")\n")
