@@ -61,7 +61,7 @@ TEST(Dialogue, AnswersEveryLineAsTheUserWouldExpect) {
       "\n18446744073709551658\n \t\n1\n150001\n-7\nabc\n- 5\n0x10\n1e3\n4294967338\n-4294967254\n";
   std::string rejections_output = prompt + go(10) + again;
   for (char c : rejections) rejections_output += c == '\n' ? rejected : "";
-  converse("10, then more\ny\n" + rejections + "2\nY", rejections_output + go(2) + again);
+  converse("10 and the rest of it\ny\n" + rejections + "2\nY", rejections_output + go(2) + again);
   // Every limit from 1000 down to 2 after the largest, each checked against trial division.
   std::string limits = "150000\n", limits_output = prompt + go(max_limit);
   for (int limit = 1000; limit >= 2; --limit)
