@@ -9,6 +9,7 @@ set(month_names January February March April May June July August September Octo
 # Sets <prefix>_year, <prefix>_month and <prefix>_day from the heading's date, which must be a day
 # that the calendar has.
 function(read_release_date date prefix)
+  set(last 0)
   string(REGEX MATCH "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$" found "${date}")
   if(found)
     set(year ${CMAKE_MATCH_1})
@@ -28,7 +29,8 @@ function(read_release_date date prefix)
     endif()
   endif()
   if(NOT found OR NOT last OR day LESS 1 OR day GREATER last)
-    message(FATAL_ERROR "CHANGELOG.md: ${date} is not a date: a release heading is dated YYYY-MM-DD")
+    message(FATAL_ERROR "CHANGELOG.md: ${date} is not a date: a release heading is dated "
+                        "YYYY-MM-DD")
   endif()
   set(${prefix}_year ${year} PARENT_SCOPE)
   set(${prefix}_month ${month} PARENT_SCOPE)
@@ -52,7 +54,8 @@ foreach(heading IN LISTS headings)
 endforeach()
 if(NOT newest STREQUAL VERSION)
   message(FATAL_ERROR "CHANGELOG.md has no heading for version ${VERSION}, the project's: its "
-                      "newest release is \"${newest}\". Add \"## [${VERSION}] - YYYY-MM-DD\" above it.")
+                      "newest release is \"${newest}\". Add \"## [${VERSION}] - YYYY-MM-DD\" "
+                      "above it.")
 endif()
 set(release_year ${newest_year})
 set(release_month ${newest_month})
