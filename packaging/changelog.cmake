@@ -1,7 +1,7 @@
 # Reads the release headings of CHANGELOG, the path of CHANGELOG.md: "## [VERSION] - YYYY-MM-DD",
 # newest first. Stops with a message naming CHANGELOG.md when a heading is not of that form or its
 # date is not a real day, or when the newest heading is not for VERSION, the project's version.
-# Leaves the newest release's date in release_year, release_month (1 to 12) and release_day.
+# Leaves the year and month (1 to 12) of the newest release in release_year and release_month.
 
 set(month_names January February March April May June July August September October November
     December)
@@ -44,12 +44,12 @@ foreach(heading IN LISTS headings)
     message(FATAL_ERROR "CHANGELOG.md: \"${heading}\" is not a release heading: "
                         "## [VERSION] - YYYY-MM-DD")
   endif()
-  read_release_date(${CMAKE_MATCH_2} release)
+  set(version ${CMAKE_MATCH_1})
+  read_release_date(${CMAKE_MATCH_2} heading)
   if(NOT DEFINED newest)
-    set(newest ${CMAKE_MATCH_1})
-    set(newest_year ${release_year})
-    set(newest_month ${release_month})
-    set(newest_day ${release_day})
+    set(newest ${version})
+    set(release_year ${heading_year})
+    set(release_month ${heading_month})
   endif()
 endforeach()
 if(NOT newest STREQUAL VERSION)
@@ -57,6 +57,3 @@ if(NOT newest STREQUAL VERSION)
                       "newest release is \"${newest}\". Add \"## [${VERSION}] - YYYY-MM-DD\" "
                       "above it.")
 endif()
-set(release_year ${newest_year})
-set(release_month ${newest_month})
-set(release_day ${newest_day})
