@@ -1,59 +1,59 @@
-# Reads the release headings of CHANGELOG, the path of CHANGELOG.md: "## [VERSION] - YYYY-MM-DD",
-# newest first. Stops with a message naming CHANGELOG.md when a heading is not of that form or its
-# date is not a real day, or when the newest heading is not for VERSION, the project's version.
-# Leaves the year and month (1 to 12) of the newest release in release_year and release_month.
+# Reading CHANGELOG.md, shared by the manual page the build makes and the Debian package cpack
+# makes, so that both refuse the same release notes.
 
-set(month_names January February March April May June July August September October November
-    December)
-
-# Sets <prefix>_year, <prefix>_month and <prefix>_day from the heading's date, which must be a day
-# that the calendar has.
-function(read_release_date date prefix)
-  set(last 0)
-  string(REGEX MATCH "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$" found "${date}")
-  if(found)
-    set(year ${CMAKE_MATCH_1})
-    math(EXPR month "1${CMAKE_MATCH_2} - 100")
-    math(EXPR day "1${CMAKE_MATCH_3} - 100")
-    math(EXPR by_4 "${year} % 4")
-    math(EXPR by_100 "${year} % 100")
-    math(EXPR by_400 "${year} % 400")
-    set(february 28)
-    if(by_4 EQUAL 0 AND (NOT by_100 EQUAL 0 OR by_400 EQUAL 0))
-      set(february 29)
+# Reads CHANGELOG, newest release first: a heading "## [VERSION] - YYYY-MM-DD" a release, followed
+# by its "- " items, whose lines go on indented by two blanks. Stops naming CHANGELOG.md and the
+# line at fault unless every heading has that form and a real date later than the one below it,
+# every release has an item, every line fits Debian's changelog, and the newest release is
+# VERSION. Sets release_month ("December 2026") of the newest release, and debian_changelog to the
+# whole file in Debian's form for PACKAGE, each release signed by MAINTAINER. GNU date reads the
+# dates and writes them as the page and Debian's changelog have them.
+function(read_changelog changelog version package maintainer)
+  file(STRINGS ${changelog} lines)
+  set(text "")
+  set(heading "")
+  set(trailer "")
+  set(empty "urgency=medium\n\n$")
+  # An item's lines take two characters more in Debian's changelog, whose lines are 80 at most.
+  string(REPEAT "." 77 too_long)
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^## " AND text MATCHES "${empty}")
+      message(FATAL_ERROR "CHANGELOG.md: \"${heading}\" has no \"- \" item under it")
+    elseif(line MATCHES "^## ")
+      if(NOT line MATCHES "^## \\[([^]]+)\\] - ([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])$")
+        message(FATAL_ERROR "CHANGELOG.md: \"${line}\" is not a heading ## [VERSION] - YYYY-MM-DD")
+      endif()
+      execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C date -u -d ${CMAKE_MATCH_2}
+                      "+%B %Y;%a, %d %b %Y %T %z" OUTPUT_VARIABLE date RESULT_VARIABLE failed
+                      OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+      if(failed)
+        message(FATAL_ERROR "CHANGELOG.md: \"${line}\": ${CMAKE_MATCH_2} is not a date")
+      elseif(NOT heading)
+        set(newest ${CMAKE_MATCH_1})
+        list(GET date 0 month)
+      elseif(NOT CMAKE_MATCH_2 STRLESS above)
+        message(FATAL_ERROR "CHANGELOG.md: \"${heading}\" is not dated after \"${line}\" below it")
+      endif()
+      list(GET date 1 signed)
+      string(APPEND text "${trailer}${package} (${CMAKE_MATCH_1}) unstable; urgency=medium\n\n")
+      set(trailer "\n -- ${maintainer}  ${signed}\n\n")
+      set(heading "${line}")
+      set(above ${CMAKE_MATCH_2})
+    elseif(heading AND line MATCHES "^(- |  )${too_long}")
+      message(FATAL_ERROR "CHANGELOG.md: \"${line}\" is longer than Debian's changelog takes")
+    elseif(heading AND line MATCHES "^- (.*)")
+      string(APPEND text "  * ${CMAKE_MATCH_1}\n")
+    elseif(heading AND line MATCHES "^  (.*)")
+      string(APPEND text "    ${CMAKE_MATCH_1}\n")
     endif()
-    set(days 31 ${february} 31 30 31 30 31 31 30 31 30 31)
-    if(month GREATER_EQUAL 1 AND month LESS_EQUAL 12)
-      math(EXPR index "${month} - 1")
-      list(GET days ${index} last)
-    endif()
+  endforeach()
+  if(text MATCHES "${empty}")
+    message(FATAL_ERROR "CHANGELOG.md: \"${heading}\" has no \"- \" item under it")
+  elseif(NOT newest STREQUAL version)
+    message(FATAL_ERROR "CHANGELOG.md has no heading for version ${version}, the one project() "
+                        "names: add \"## [${version}] - YYYY-MM-DD\" above that of ${newest}")
   endif()
-  if(NOT found OR NOT last OR day LESS 1 OR day GREATER last)
-    message(FATAL_ERROR "CHANGELOG.md: ${date} is not a date: a release heading is dated "
-                        "YYYY-MM-DD")
-  endif()
-  set(${prefix}_year ${year} PARENT_SCOPE)
-  set(${prefix}_month ${month} PARENT_SCOPE)
-  set(${prefix}_day ${day} PARENT_SCOPE)
+  string(REGEX REPLACE "\n$" "" trailer "${trailer}")
+  set(release_month ${month} PARENT_SCOPE)
+  set(debian_changelog "${text}${trailer}" PARENT_SCOPE)
 endfunction()
-
-file(STRINGS "${CHANGELOG}" headings REGEX "^## ")
-unset(newest)
-foreach(heading IN LISTS headings)
-  if(NOT heading MATCHES "^## \\[([^]]+)\\] - ([^ ]+)$")
-    message(FATAL_ERROR "CHANGELOG.md: \"${heading}\" is not a release heading: "
-                        "## [VERSION] - YYYY-MM-DD")
-  endif()
-  set(version ${CMAKE_MATCH_1})
-  read_release_date(${CMAKE_MATCH_2} heading)
-  if(NOT DEFINED newest)
-    set(newest ${version})
-    set(release_year ${heading_year})
-    set(release_month ${heading_month})
-  endif()
-endforeach()
-if(NOT newest STREQUAL VERSION)
-  message(FATAL_ERROR "CHANGELOG.md has no heading for version ${VERSION}, the project's: its "
-                      "newest release is \"${newest}\". Add \"## [${VERSION}] - YYYY-MM-DD\" "
-                      "above it.")
-endif()

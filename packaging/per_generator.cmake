@@ -1,29 +1,22 @@
-# Read by cpack for each generator, before it builds and installs anything. Every package is of a
-# release that CHANGELOG.md records. An archive holds what an install does; the Debian package
-# holds its copyright file and changelog in place of the licence, and depends on what
-# dpkg-shlibdeps reads its program to need.
-set(CHANGELOG ${CPACK_PRIME_SIEVE_CHANGELOG})
-set(VERSION ${CPACK_PACKAGE_VERSION})
-include(${CMAKE_CURRENT_LIST_DIR}/changelog.cmake)
-if(CPACK_GENERATOR STREQUAL "DEB")
-  set(CPACK_COMPONENTS_ALL program debian)
-  if(NOT CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
-    message(FATAL_ERROR "dpkg-architecture names the Debian package's architecture, and it was "
-                        "not found when the build was configured: install dpkg-dev, then "
-                        "configure the build again")
-  endif()
-  execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE machine
-                  OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-  if(machine STREQUAL CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
-    # cpack would make a package without Depends, saying so in passing, if a tool were missing.
-    find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
-    find_program(FILE_PROGRAM file)
-    if(NOT DPKG_SHLIBDEPS OR NOT FILE_PROGRAM)
-      message(FATAL_ERROR "dpkg-shlibdeps and file read the libraries the program needs, for "
-                          "the package's Depends: install dpkg-dev and file")
-    endif()
-    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  else()
-    list(APPEND CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/foreign_depends.cmake)
-  endif()
+# Read by cpack for each generator, before it builds and installs anything.
+
+# cpack builds what is out of date only after reading the version that the folder was configured
+# with, and keeps what the build says in a log; a build first shows what is new or wrong.
+set(page ${CPACK_PRIME_SIEVE_PAGE})
+if(EXISTS "${page}" AND ("${CPACK_PRIME_SIEVE_SOURCE}/CMakeLists.txt" IS_NEWER_THAN "${page}"
+                         OR "${CPACK_PRIME_SIEVE_SOURCE}/CHANGELOG.md" IS_NEWER_THAN "${page}"))
+  message(FATAL_ERROR "This build folder is behind CMakeLists.txt or CHANGELOG.md: build it "
+                      "again, then package it")
 endif()
+
+# The Debian package holds Debian's own files (debian_files.cmake) in place of the licence.
+set(components program licence)
+if(CPACK_GENERATOR STREQUAL "DEB")
+  set(components program)
+  list(APPEND CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/debian_files.cmake)
+endif()
+# Each package installs its components into one tree. Naming them keeps cpack's install records
+# apart from those of a plain install, which may be another user's (an install as root).
+list(GET CPACK_INSTALL_CMAKE_PROJECTS 0 build)
+list(TRANSFORM components REPLACE ".+" "${build};${CPACK_PACKAGE_NAME};\\0;/"
+     OUTPUT_VARIABLE CPACK_INSTALL_CMAKE_PROJECTS)
