@@ -22,11 +22,11 @@ execute_process(COMMAND gzip -9 -n -f ${doc}/changelog COMMAND_ERROR_IS_FATAL AN
 configure_file(${CMAKE_CURRENT_LIST_DIR}/lintian-overrides
                ${staged}/share/lintian/overrides/${CPACK_DEBIAN_PACKAGE_NAME} COPYONLY)
 
-# cpack's own call of dpkg-shlibdeps can't be pointed at another architecture's C library, and
-# would name it as the cross packages do (libc6:arm64), so it is called here, alike for every
-# architecture, pointed at the C library per_generator.cmake found. It runs in a folder of Debian's
-# source layout, for which an empty debian/control serves, and warns of a program not below a
-# folder that holds a DEBIAN folder: one folder so named serves both.
+# cpack's own call of dpkg-shlibdeps would name another architecture's C library as the cross
+# packages do (libc6:arm64), with no hook to mend the Depends it writes, so it is called here,
+# alike for every architecture, pointed at the C library per_generator.cmake found. It runs in a
+# folder of Debian's source layout, for which an empty debian/control serves, and warns of a
+# program not below a folder that holds a DEBIAN folder: one folder so named serves both.
 file(WRITE ${CPACK_TOPLEVEL_DIRECTORY}/DEBIAN/debian/control "")
 execute_process(COMMAND dpkg-shlibdeps -O -l${CPACK_PRIME_SIEVE_LIBC} ${staged}/bin/prime_sieve
                 WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY}/DEBIAN OUTPUT_VARIABLE depends
