@@ -1,76 +1,138 @@
 # Reading CHANGELOG.md, shared by the manual page the build makes and the Debian package cpack
 # makes, so that both refuse the same release notes.
 
-# Reads CHANGELOG, newest release first: a heading "## [VERSION] - YYYY-MM-DD" a release, followed
-# by its "- " items, whose next lines go on indented or not; an "## [Unreleased]" section on top
-# is left out. Stops naming CHANGELOG.md and the line at fault unless every heading has that form
-# and a real date later than the one below it, every release has an item and every item text,
-# every line fits Debian's changelog, and the newest release is VERSION. Sets month
-# ("December 2026") of the newest release, and debian_changelog to the releases in Debian's form
-# for PACKAGE, each signed by MAINTAINER, with every byte of the items as written. GNU date reads
-# the dates and writes them as the page and Debian's changelog have them.
+# Reads CHANGELOG, Markdown laid out as Keep a Changelog has it, newest release first. Text above
+# the first release, an "## [Unreleased]" section on top and link reference definitions are left
+# out. A release is a heading "## [VERSION] - YYYY-MM-DD", with "- " items, optionally grouped under
+# "### KIND" headings. An item goes on over its next lines and over paragraphs indented after a
+# blank line; any other text under a release belongs to no item and is refused. Stops naming
+# CHANGELOG.md and the line at fault unless every heading has that form, a real date and a version
+# below those of the release above it, every release has an item and every item text, every line
+# fits Debian's changelog, and the newest release is VERSION. Sets month ("December 2026") of the
+# newest release, and debian_changelog to the releases in Debian's form for PACKAGE, each signed by
+# MAINTAINER, with every byte of the items as written. GNU date reads the dates and writes them as
+# the page and Debian's changelog have them.
 function(read_changelog changelog version package maintainer)
   # Taken a line at a time by a regular expression, never as a CMake list, which would split lines
-  # at ";" and join them at "[". An end mark closes the last release as a heading would.
+  # at ";" and join them at "[".
   file(READ ${changelog} rest)
-  string(APPEND rest "\n## \n")
+  string(APPEND rest "\n")
   # A character's UTF-8 bytes after its first are left out when a line's characters are counted.
   string(ASCII 128 45 191 continuation_bytes)
-  string(REPEAT "." 81 too_long)
-  set(release "")
-  set(text "")
-  set(trailer "")
+  string(REPEAT "[^\n]" 81 too_long)
+
+  set(section intro)  # intro, unreleased or release: where the line read stands
+  set(heading "")  # the release's heading as written, to name it
+  set(release_version "")
+  set(release_date "")
+  set(items 0)  # how many items the release has so far
+  set(kind "")  # the ### heading that its next item is the first under, until that item
+  set(place heading)  # item, gap (a blank line after an item) or heading: what the line follows
+  set(release_text "")  # the release's lines in Debian's form, so far
+  set(releases "")  # the releases done, in Debian's form
+  set(newest "")
   while(rest MATCHES "^([^\n]*)\n(.*)")
     set(line "${CMAKE_MATCH_1}")
     set(rest "${CMAKE_MATCH_2}")
     set(at "CHANGELOG.md: \"${line}\"")
-    # A release whose text still ends with its heading has no item yet.
-    if(line MATCHES "^## " AND text MATCHES "medium\n\n$")
-      message(FATAL_ERROR "${release} has no \"- \" item under it")
-    elseif(rest STREQUAL "")
-      break()
-    elseif(line MATCHES "^## " AND (release OR NOT line STREQUAL "## [Unreleased]"))
+    set(entry "")
+    if(line MATCHES "^## ")
+      if(section STREQUAL "release")
+        _changelog_close_release()
+      endif()
+      if(section STREQUAL "intro" AND line STREQUAL "## [Unreleased]")
+        set(section unreleased)
+        continue()
+      endif()
       if(NOT line MATCHES "^## \\[([^]]+)\\] - ([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])$")
         message(FATAL_ERROR "${at} is not a heading ## [VERSION] - YYYY-MM-DD")
       endif()
-      execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C date -u -d ${CMAKE_MATCH_2}
-                      "+%B %Y;%a, %d %b %Y %T %z" OUTPUT_VARIABLE date RESULT_VARIABLE failed)
+      set(above_version "${release_version}")
+      set(above_date "${release_date}")
+      set(release_version "${CMAKE_MATCH_1}")
+      set(release_date "${CMAKE_MATCH_2}")
+      execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C date -u -d ${release_date}
+                      "+%B %Y;%a, %d %b %Y %T %z" OUTPUT_VARIABLE dates
+                      OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE failed)
       if(failed)
-        message(FATAL_ERROR "${at}: ${CMAKE_MATCH_2} is not a date")
-      elseif(NOT release)
-        set(newest ${CMAKE_MATCH_1})
-        list(GET date 0 month)
-      elseif(NOT CMAKE_MATCH_2 STRLESS above)
+        message(FATAL_ERROR "${at}: ${release_date} is not a date")
+      elseif(above_version STREQUAL "")
+        set(newest "${release_version}")
+        list(GET dates 0 month)
+      elseif(NOT release_version VERSION_LESS above_version)
+        message(FATAL_ERROR "${at}: ${release_version} is not below ${above_version}, the version "
+                            "of the release above it")
+      elseif(NOT release_date STRLESS above_date)
         message(FATAL_ERROR "${at} is not dated before the release above it")
       endif()
-      # The date to sign with ends with date's newline.
-      list(GET date 1 signed)
-      string(APPEND text "${trailer}${package} (${CMAKE_MATCH_1}) unstable; urgency=medium\n\n")
-      set(trailer "\n -- ${maintainer}  ${signed}\n")
-      set(release "${at}")
-      set(above ${CMAKE_MATCH_2})
+      list(GET dates 1 signed)
+      set(section release)
+      set(heading "${at}")
+      set(items 0)
+      set(kind "")
+      set(place heading)
+      set(release_text "")
       continue()
-    elseif(NOT release OR line MATCHES "^[ \t]*$")
+    elseif(NOT section STREQUAL "release" OR line MATCHES "^ ? ? ?\\[[^]]+\\]:")
+      # Text above the releases, the unreleased one and link reference definitions.
       continue()
-    elseif(line MATCHES "^-[ \t]*$" OR (text MATCHES "medium\n\n$" AND NOT line MATCHES "^- "))
-      message(FATAL_ERROR "${at} is neither a \"- \" item with text nor a line of one")
-    elseif(line MATCHES "^- (.*)")
-      set(entry "  * ${CMAKE_MATCH_1}")
-    elseif(line MATCHES "^ ? ?(.*)")
-      # An item's next line, however it is indented: Markdown takes it as the item's.
+    elseif(line MATCHES "^[ \t]*$")
+      if(place STREQUAL "item")
+        set(place gap)
+      endif()
+      continue()
+    elseif(line MATCHES "^### +(.*[^ ])")
+      set(kind "${CMAKE_MATCH_1}")
+      set(place heading)
+      continue()
+    elseif(line MATCHES "^[-*+][ \t]*$")
+      message(FATAL_ERROR "${at} is an item with no text")
+    elseif(line MATCHES "^[-*+] (.*)")
+      if(NOT kind STREQUAL "" AND items GREATER 0)
+        set(entry "\n  ${kind}:\n")
+      elseif(NOT kind STREQUAL "")
+        set(entry "  ${kind}:\n")
+      endif()
+      string(APPEND entry "  * ${CMAKE_MATCH_1}")
+      set(kind "")
+      set(place item)
+      math(EXPR items "${items} + 1")
+    elseif(place STREQUAL "item" AND line MATCHES "^ ? ?(.*)")
+      # The item's next line, however it is indented, as Markdown takes it.
       set(entry "    ${CMAKE_MATCH_1}")
+    elseif(place STREQUAL "gap" AND line MATCHES "^  (.*)")
+      # A paragraph of the item above, indented as its text is.
+      set(entry "\n    ${CMAKE_MATCH_1}")
+      set(place item)
+    else()
+      message(FATAL_ERROR "${at} belongs to no \"- \" item: indent it by two blanks to make it one "
+                          "item's, or make it an item")
     endif()
     string(REGEX REPLACE "[${continuation_bytes}]" "" characters "${entry}")
     if(characters MATCHES "${too_long}")
       message(FATAL_ERROR "${at} is longer than a line of Debian's changelog, 80 characters")
     endif()
-    string(APPEND text "${entry}\n")
+    string(APPEND release_text "${entry}\n")
   endwhile()
+  if(section STREQUAL "release")
+    _changelog_close_release()
+  endif()
   if(NOT newest STREQUAL version)
     message(FATAL_ERROR "CHANGELOG.md has no heading for version ${version}, the one project() "
                         "names: add \"## [${version}] - YYYY-MM-DD\" above that of ${newest}")
   endif()
-  string(REGEX REPLACE "\n$" "" trailer "${trailer}")
-  set(month ${month} PARENT_SCOPE)
-  set(debian_changelog "${text}${trailer}" PARENT_SCOPE)
+  set(month "${month}" PARENT_SCOPE)
+  set(debian_changelog "${releases}" PARENT_SCOPE)
 endfunction()
+
+# Ends the release read_changelog is reading, adding it to the releases done in Debian's form.
+macro(_changelog_close_release)
+  if(items EQUAL 0)
+    message(FATAL_ERROR "${heading} has no \"- \" item under it")
+  endif()
+  if(NOT releases STREQUAL "")
+    string(APPEND releases "\n")
+  endif()
+  string(APPEND releases "${package} (${release_version}) unstable; urgency=medium\n\n"
+                         "${release_text}\n -- ${maintainer}  ${signed}\n")
+endmacro()

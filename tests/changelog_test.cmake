@@ -26,33 +26,48 @@ endfunction()
 set(first "\n## [1.0.0] - 2026-12-07\n\n- First.\n")
 expect([==[# Changelog
 
-Text above the releases [ is left alone.
+Text above the releases [ is left alone, as is the layout's source,
+[Keep a Changelog](https://keepachangelog.com/en/1.1.0/).
 
 ## [Unreleased]
 
+### Added
 - Not released yet.
 
 ## [2.0.0] - 2028-02-29
 
+### Added
+
 - The end of the input – Ctrl-D – ends the program as “no” would.
 - Reads the limit [decimal
   only]; a \ stays, as do ${HOME}, @VERSION@ and "quotes".
+
+  A second paragraph of that item.
 - A line that Markdown takes as the item's
 next one.
 
+### Fixed
 - Counted in characters, as lintian counts them, not in bytes: é – “quoted” üö
 
 ## [1.0.0] - 2026-12-07
 
 - First.
+
+[unreleased]: https://example.org/compare/v2.0.0...HEAD
+[2.0.0]: https://example.org/compare/v1.0.0...v2.0.0
 ]==] [==[February 2028
 prime-sieve (2.0.0) unstable; urgency=medium
 
+  Added:
   * The end of the input – Ctrl-D – ends the program as “no” would.
   * Reads the limit [decimal
     only]; a \ stays, as do ${HOME}, @VERSION@ and "quotes".
+
+    A second paragraph of that item.
   * A line that Markdown takes as the item's
     next one.
+
+  Fixed:
   * Counted in characters, as lintian counts them, not in bytes: é – “quoted” üö
 
  -- M <m@example.org>  Tue, 29 Feb 2028 00:00:00 +0000
@@ -72,7 +87,9 @@ expect("## [2.0.0] - 2026-12-07\n\n- A.\n${first}"
        [[: "## [1.0.0] - 2026-12-07" is not dated before the release above it]])
 expect("${next}- A.\n\n## [1.0.0] - 2026-12-07\n"
        [[: "## [1.0.0] - 2026-12-07" has no "- " item under it]])
-expect("${next}- A.\n- \n${first}" [[: "- " is neither a "- " item with text nor a line of one]])
-expect("${next}Text.\n- A.\n${first}" [[: "Text." is neither a "- " item with text]])
+expect("${next}- A.\n- \n${first}" [[: "- " is an item with no text]])
+expect("${next}- A.\n\nProse.\n${first}" [[: "Prose." belongs to no "- " item]])
+expect("${next}- A.\n\n## [2.1.0] - 2026-12-07\n\n- B.\n"
+       [[: "## [2.1.0] - 2026-12-07": 2.1.0 is not below 2.0.0, the version of the release above]])
 expect("${next}- A.\n${long}\n" [[" is longer than a line of Debian's changelog, 80 characters]])
 expect("## [Unreleased]\n${first}" "CHANGELOG.md has no heading for version 2.0.0")
