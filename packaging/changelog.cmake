@@ -21,29 +21,25 @@ function(read_changelog changelog version package maintainer)
   string(ASCII 128 45 191 continuation_bytes)
   string(REPEAT "[^\n]" 81 too_long)
 
-  set(section intro)  # intro, unreleased or release: where the line read stands
-  set(heading "")  # the release's heading as written, to name it
+  # The state, from line to line: section is intro, unreleased or release, where the line stands.
+  # Of the release being read, heading names it as written, release_version and release_date are
+  # its own, items counts its items so far, kind is the ### heading in Debian's form that its next
+  # item is the first under, place is what the line follows (an item, a gap: a blank line after
+  # an item, or a heading), and release_text holds its lines in Debian's form. releases holds the
+  # releases done, in Debian's form.
+  set(section intro)
   set(release_version "")
-  set(release_date "")
-  set(items 0)  # how many items the release has so far
-  set(kind "")  # the ### heading that its next item is the first under, until that item
-  set(place heading)  # item, gap (a blank line after an item) or heading: what the line follows
-  set(release_text "")  # the release's lines in Debian's form, so far
-  set(releases "")  # the releases done, in Debian's form
+  set(releases "")
   set(newest "")
   while(rest MATCHES "^([^\n]*)\n(.*)")
     set(line "${CMAKE_MATCH_1}")
     set(rest "${CMAKE_MATCH_2}")
     set(at "CHANGELOG.md: \"${line}\"")
-    set(entry "")
-    if(line MATCHES "^## ")
-      if(section STREQUAL "release")
-        _changelog_close_release()
-      endif()
-      if(section STREQUAL "intro" AND line STREQUAL "## [Unreleased]")
-        set(section unreleased)
-        continue()
-      endif()
+    if(section STREQUAL "intro" AND line STREQUAL "## [Unreleased]")
+      set(section unreleased)
+      continue()
+    elseif(line MATCHES "^## ")
+      _changelog_end_section()
       if(NOT line MATCHES "^## \\[([^]]+)\\] - ([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])$")
         message(FATAL_ERROR "${at} is not a heading ## [VERSION] - YYYY-MM-DD")
       endif()
@@ -73,27 +69,24 @@ function(read_changelog changelog version package maintainer)
       set(place heading)
       set(release_text "")
       continue()
-    elseif(NOT section STREQUAL "release" OR line MATCHES "^ ? ? ?\\[[^]]+\\]:")
-      # Text above the releases, the unreleased one and link reference definitions.
+    elseif(line MATCHES "^[ \t]*$" AND place STREQUAL "item")
+      set(place gap)
       continue()
-    elseif(line MATCHES "^[ \t]*$")
-      if(place STREQUAL "item")
-        set(place gap)
-      endif()
+    elseif(NOT section STREQUAL "release" OR line MATCHES "^[ \t]*$|^ ? ? ?\\[[^]]+\\]:")
+      # Text above the releases, the unreleased one, blank lines and link reference definitions.
       continue()
     elseif(line MATCHES "^### +(.*[^ ])")
-      set(kind "${CMAKE_MATCH_1}")
+      # Debian's form of the heading, apart from the items above it by an empty line.
+      set(kind "  ${CMAKE_MATCH_1}:\n")
+      if(items GREATER 0)
+        set(kind "\n${kind}")
+      endif()
       set(place heading)
       continue()
     elseif(line MATCHES "^[-*+][ \t]*$")
       message(FATAL_ERROR "${at} is an item with no text")
     elseif(line MATCHES "^[-*+] (.*)")
-      if(NOT kind STREQUAL "" AND items GREATER 0)
-        set(entry "\n  ${kind}:\n")
-      elseif(NOT kind STREQUAL "")
-        set(entry "  ${kind}:\n")
-      endif()
-      string(APPEND entry "  * ${CMAKE_MATCH_1}")
+      set(entry "${kind}  * ${CMAKE_MATCH_1}")
       set(kind "")
       set(place item)
       math(EXPR items "${items} + 1")
@@ -114,25 +107,23 @@ function(read_changelog changelog version package maintainer)
     endif()
     string(APPEND release_text "${entry}\n")
   endwhile()
-  if(section STREQUAL "release")
-    _changelog_close_release()
-  endif()
+  _changelog_end_section()
   if(NOT newest STREQUAL version)
     message(FATAL_ERROR "CHANGELOG.md has no heading for version ${version}, the one project() "
                         "names: add \"## [${version}] - YYYY-MM-DD\" above that of ${newest}")
   endif()
   set(month "${month}" PARENT_SCOPE)
+  # One empty line between releases, none after the last.
+  string(REGEX REPLACE "\n$" "" releases "${releases}")
   set(debian_changelog "${releases}" PARENT_SCOPE)
 endfunction()
 
-# Ends the release read_changelog is reading, adding it to the releases done in Debian's form.
-macro(_changelog_close_release)
-  if(items EQUAL 0)
+# Ends the section read_changelog is reading; a release is added to those done, in Debian's form.
+macro(_changelog_end_section)
+  if(section STREQUAL "release" AND items EQUAL 0)
     message(FATAL_ERROR "${heading} has no \"- \" item under it")
+  elseif(section STREQUAL "release")
+    string(APPEND releases "${package} (${release_version}) unstable; urgency=medium\n\n"
+                           "${release_text}\n -- ${maintainer}  ${signed}\n\n")
   endif()
-  if(NOT releases STREQUAL "")
-    string(APPEND releases "\n")
-  endif()
-  string(APPEND releases "${package} (${release_version}) unstable; urgency=medium\n\n"
-                         "${release_text}\n -- ${maintainer}  ${signed}\n")
 endmacro()

@@ -7,9 +7,12 @@ set(doc ${staged}/share/doc/${CPACK_DEBIAN_PACKAGE_NAME})
 # The licence's copyright line becomes the Copyright field and the text after it the licence
 # body, each line indented by one blank and an empty line written as a dot.
 file(READ ${CPACK_PRIME_SIEVE_SOURCE}/LICENSE licence)
-string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)\n\n(.*[^\n])" licence "${licence}")
-set(holder "${CMAKE_MATCH_1}")
-string(REPLACE "\n" "\n " licence "${CMAKE_MATCH_2}")
+if(NOT licence MATCHES "Copyright (\\([cC]\\) |© )?([^\n]+)\n\n(.*[^\n])")
+  message(FATAL_ERROR "LICENSE has no line \"Copyright YEAR HOLDER\" with the licence after it, "
+                      "from which the Debian package's copyright file is made")
+endif()
+set(holder "${CMAKE_MATCH_2}")
+string(REPLACE "\n" "\n " licence "${CMAKE_MATCH_3}")
 string(REPLACE "\n \n" "\n .\n" licence "${licence}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${doc}/copyright @ONLY)
 
@@ -28,7 +31,7 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/lintian-overrides
 # folder of Debian's source layout, for which an empty debian/control serves, and warns of a
 # program not below a folder that holds a DEBIAN folder: one folder so named serves both.
 file(WRITE ${CPACK_TOPLEVEL_DIRECTORY}/DEBIAN/debian/control "")
-execute_process(COMMAND dpkg-shlibdeps -O -l${CPACK_PRIME_SIEVE_LIBC} ${staged}/bin/prime_sieve
+execute_process(COMMAND dpkg-shlibdeps -O -l${CPACK_PRIME_SIEVE_LIBC_DIR} ${staged}/bin/prime_sieve
                 WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY}/DEBIAN OUTPUT_VARIABLE depends
                 COMMAND_ERROR_IS_FATAL ANY)
 string(REGEX REPLACE "^shlibs:Depends=|:${CPACK_DEBIAN_PACKAGE_ARCHITECTURE}|\n" ""
