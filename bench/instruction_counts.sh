@@ -7,7 +7,10 @@ set -euo pipefail
 
 build=${1:-build}
 program=$build/dialogue/prime_sieve
-[ -x "$program" ] || { echo "no $program: build first (cmake -S . -B $build && cmake --build $build)"; exit 2; }
+if [ ! -x "$program" ]; then
+  echo "no $program: build first (cmake -S . -B $build && cmake --build $build)"
+  exit 2
+fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -48,7 +51,8 @@ else
 fi
 
 peak=$(/usr/bin/time -f %M "$program" <"$work/one_go" 2>&1 >/dev/null)
-echo "peak resident memory, one go at 150000: $peak KiB (target <= 4096): $(verdict $((peak <= 4096)))"
+echo "peak resident memory, one go at 150000: $peak KiB (target <= 4096):" \
+  "$(verdict $((peak <= 4096)))"
 
 a_one=$(allocations "$work/one_go")
 a_fifty=$(allocations "$work/fifty_one_goes")
@@ -59,4 +63,5 @@ echo "heap allocations: one go $a_one, 51 goes $a_fifty, 100 rejected lines then
 
 strace -e trace=write -o "$work/strace.log" "$program" <"$work/one_go" | cat >/dev/null
 writes=$(grep -c '^write(1,' "$work/strace.log")
-echo "write calls, one go at 150000 into a pipe: $writes (target <= 64): $(verdict $((writes <= 64)))"
+echo "write calls, one go at 150000 into a pipe: $writes (target <= 64):" \
+  "$(verdict $((writes <= 64)))"
