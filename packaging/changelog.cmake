@@ -1,17 +1,87 @@
-# Reading CHANGELOG.md, shared by the manual page the build makes and the Debian package cpack
-# makes, so that both refuse the same release notes.
+# Reading CHANGELOG.md, Markdown laid out as Keep a Changelog has it, newest release first: the
+# month of the release for the manual page the build makes, and every release in Debian's form for
+# the Debian package cpack makes. Only the latter reads the items, so that no release note can stop
+# the program's build.
 
-# Reads CHANGELOG, Markdown laid out as Keep a Changelog has it, newest release first. Text above
-# the first release, an "## [Unreleased]" section on top and link reference definitions are left
-# out. A release is a heading "## [VERSION] - YYYY-MM-DD", with "- " items, optionally grouped under
-# "### KIND" headings. An item goes on over its next lines and over paragraphs indented after a
-# blank line; any other text under a release belongs to no item and is refused. Stops naming
-# CHANGELOG.md and the line at fault unless every heading has that form, a real date and a version
-# below those of the release above it, every release has an item and every item text, every line
-# fits Debian's changelog, and the newest release is VERSION. Sets month ("December 2026") of the
-# newest release, and debian_changelog to the releases in Debian's form for PACKAGE, each signed by
-# MAINTAINER, with every byte of the items as written. GNU date reads the dates and writes them as
-# the page and Debian's changelog have them.
+# A release's heading: "## [VERSION] - YYYY-MM-DD", with " [YANKED]" after it for a release taken
+# back.
+set(_changelog_heading "^## \\[([^]]+)\\] - ")
+string(APPEND _changelog_heading "([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])( \\[YANKED\\])?$")
+
+# Reads the newest release's heading of CHANGELOG, the first "## " one but "## [Unreleased]", and
+# sets month ("December 2026") of its date. Stops, naming CHANGELOG.md, unless that heading has the
+# form above, a real date and VERSION, the one project() names.
+function(read_release_month changelog version)
+  file(READ ${changelog} text)
+  string(REPLACE "\n## [Unreleased]\n" "\n" text "\n${text}")
+  if(NOT text MATCHES "\n(## [^\n]*)")
+    _changelog_check_newest(${version} "")
+  endif()
+  set(heading "${CMAKE_MATCH_1}")
+  _changelog_release("CHANGELOG.md: \"${heading}\"" "${heading}")
+  _changelog_check_newest(${version} ${release_version})
+  set(month "${month}" PARENT_SCOPE)
+endfunction()
+
+# Stops, with advice that works, unless NEWEST, the version of the newest release, is VERSION.
+function(_changelog_check_newest version newest)
+  if(newest VERSION_GREATER version)
+    message(FATAL_ERROR "CHANGELOG.md's newest release is ${newest}, above ${version}, the version "
+                        "project() names: name ${newest} in project() instead")
+  elseif(NOT newest STREQUAL version)
+    message(FATAL_ERROR "CHANGELOG.md has no heading for version ${version}, the one project() "
+                        "names: add \"## [${version}] - YYYY-MM-DD\" above the releases")
+  endif()
+endfunction()
+
+# Reads HEADING, a release's, into release_version, release_date (YYYY-MM-DD), month ("February
+# 2028") and signed ("Tue, 29 Feb 2028 00:00:00 +0000", as Debian's changelog signs). Stops, naming
+# AT, where it is no such heading or its date no real day.
+macro(_changelog_release at heading)
+  if(NOT "${heading}" MATCHES "${_changelog_heading}")
+    message(FATAL_ERROR "${at} is not a heading ## [VERSION] - YYYY-MM-DD")
+  endif()
+  set(release_version "${CMAKE_MATCH_1}")
+  set(release_date "${CMAKE_MATCH_2}")
+  string(REGEX MATCH "^0*([0-9]+)-0*([0-9]+)-0*([0-9]+)$" date "${release_date}")
+  set(year ${CMAKE_MATCH_1})
+  set(month_number ${CMAKE_MATCH_2})
+  set(day ${CMAKE_MATCH_3})
+  set(days_in_month 31 28 31 30 31 30 31 31 30 31 30 31)
+  math(EXPR by_4 "${year} % 4")
+  math(EXPR by_100 "${year} % 100")
+  math(EXPR by_400 "${year} % 400")
+  if(by_4 EQUAL 0 AND (NOT by_100 EQUAL 0 OR by_400 EQUAL 0))
+    list(TRANSFORM days_in_month REPLACE 28 29)
+  endif()
+  math(EXPR month_index "${month_number} - 1")
+  if(month_index LESS 0 OR month_index GREATER 11)
+    message(FATAL_ERROR "${at}: ${release_date} is not a date")
+  endif()
+  list(GET days_in_month ${month_index} last_day)
+  if(day LESS 1 OR day GREATER last_day)
+    message(FATAL_ERROR "${at}: ${release_date} is not a date")
+  endif()
+  set(month_names January February March April May June July August September October November
+      December)
+  list(GET month_names ${month_index} month)
+  string(SUBSTRING "${month}" 0 3 month_abbreviation)
+  # Sakamoto's weekday of a Gregorian date, 0 for a Sunday; January and February count in the
+  # year before.
+  set(month_offsets 0 3 2 5 0 3 5 1 4 6 2 4)
+  list(GET month_offsets ${month_index} month_offset)
+  if(month_index LESS 2)
+    math(EXPR year "${year} - 1")
+  endif()
+  math(EXPR weekday
+       "(${year} + ${year} / 4 - ${year} / 100 + ${year} / 400 + ${month_offset} + ${day}) % 7")
+  set(weekday_names Sun Mon Tue Wed Thu Fri Sat)
+  list(GET weekday_names ${weekday} weekday)
+  string(REGEX MATCH "^([0-9]+)-[0-9]+-([0-9]+)$" date "${release_date}")
+  set(signed "${weekday}, ${CMAKE_MATCH_2} ${month_abbreviation} ${CMAKE_MATCH_1} 00:00:00 +0000")
+  set(month "${month} ${CMAKE_MATCH_1}")
+endmacro()
+
 function(read_changelog changelog version package maintainer)
   # Taken a line at a time by a regular expression, never as a CMake list, which would split lines
   # at ";" and join them at "[".
@@ -40,28 +110,17 @@ function(read_changelog changelog version package maintainer)
       continue()
     elseif(line MATCHES "^## ")
       _changelog_end_section()
-      if(NOT line MATCHES "^## \\[([^]]+)\\] - ([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])$")
-        message(FATAL_ERROR "${at} is not a heading ## [VERSION] - YYYY-MM-DD")
-      endif()
       set(above_version "${release_version}")
       set(above_date "${release_date}")
-      set(release_version "${CMAKE_MATCH_1}")
-      set(release_date "${CMAKE_MATCH_2}")
-      execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C date -u -d ${release_date}
-                      "+%B %Y;%a, %d %b %Y %T %z" OUTPUT_VARIABLE dates
-                      OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE failed)
-      if(failed)
-        message(FATAL_ERROR "${at}: ${release_date} is not a date")
-      elseif(above_version STREQUAL "")
+      _changelog_release("${at}" "${line}")
+      if(above_version STREQUAL "")
         set(newest "${release_version}")
-        list(GET dates 0 month)
       elseif(NOT release_version VERSION_LESS above_version)
         message(FATAL_ERROR "${at}: ${release_version} is not below ${above_version}, the version "
                             "of the release above it")
-      elseif(NOT release_date STRLESS above_date)
-        message(FATAL_ERROR "${at} is not dated before the release above it")
+      elseif(above_date STRLESS release_date)
+        message(FATAL_ERROR "${at} is dated after the release above it")
       endif()
-      list(GET dates 1 signed)
       set(section release)
       set(heading "${at}")
       set(items 0)
@@ -108,11 +167,7 @@ function(read_changelog changelog version package maintainer)
     string(APPEND release_text "${entry}\n")
   endwhile()
   _changelog_end_section()
-  if(NOT newest STREQUAL version)
-    message(FATAL_ERROR "CHANGELOG.md has no heading for version ${version}, the one project() "
-                        "names: add \"## [${version}] - YYYY-MM-DD\" above that of ${newest}")
-  endif()
-  set(month "${month}" PARENT_SCOPE)
+  _changelog_check_newest(${version} "${newest}")
   # One empty line between releases, none after the last.
   string(REGEX REPLACE "\n$" "" releases "${releases}")
   set(debian_changelog "${releases}" PARENT_SCOPE)
