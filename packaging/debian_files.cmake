@@ -1,6 +1,6 @@
 # Run by cpack once the Debian package's files are staged: writes beside them the copyright file
 # and the changelog Debian asks for, made from LICENSE and CHANGELOG.md and signed by the package's
-# maintainer, and lintian's overrides, and reads the package's Depends.
+# maintainer, and lintian's overrides, and reads the Depends of a package for another architecture.
 set(staged ${CPACK_TEMPORARY_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX})
 set(doc ${staged}/share/doc/${CPACK_DEBIAN_PACKAGE_NAME})
 
@@ -17,19 +17,20 @@ string(REPLACE "\n \n" "\n .\n" licence "${licence}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${doc}/copyright @ONLY)
 
 include(${CMAKE_CURRENT_LIST_DIR}/changelog.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/compress.cmake)
 read_changelog(${CPACK_PRIME_SIEVE_SOURCE}/CHANGELOG.md ${CPACK_PACKAGE_VERSION}
                ${CPACK_DEBIAN_PACKAGE_NAME} "${CPACK_DEBIAN_PACKAGE_MAINTAINER}")
 file(WRITE ${doc}/changelog "${debian_changelog}")
-# Without the name and the time in its header, the same text always compresses to the same bytes.
-execute_process(COMMAND gzip -9 -n -f ${doc}/changelog COMMAND_ERROR_IS_FATAL ANY)
+compress(${doc}/changelog)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/lintian-overrides
                ${staged}/share/lintian/overrides/${CPACK_DEBIAN_PACKAGE_NAME} COPYONLY)
 
-# cpack's own call of dpkg-shlibdeps would name another architecture's C library as the cross
-# packages do (libc6:arm64), with no hook to mend the Depends it writes, so it is called here,
-# alike for every architecture, pointed at the C library per_generator.cmake found. It runs in a
-# folder of Debian's source layout, for which an empty debian/control serves, and warns of a
-# program not below a folder that holds a DEBIAN folder: one folder so named serves both.
+if(CPACK_DEBIAN_PACKAGE_SHLIBDEPS)
+  return()
+endif()
+# For another architecture (debian_package.cmake), dpkg-shlibdeps is pointed at its C library. It
+# runs in a folder of Debian's source layout, for which an empty debian/control serves, and warns
+# of a program not below a folder that holds a DEBIAN folder: one folder so named serves both.
 file(WRITE ${CPACK_TOPLEVEL_DIRECTORY}/DEBIAN/debian/control "")
 execute_process(COMMAND dpkg-shlibdeps -O -l${CPACK_PRIME_SIEVE_LIBC_DIR} ${staged}/bin/prime_sieve
                 WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY}/DEBIAN OUTPUT_VARIABLE depends
