@@ -6,7 +6,8 @@ find_program(DPKG_ARCHITECTURE dpkg-architecture)
 if(NOT DPKG_ARCHITECTURE)
   set(CPACK_PRIME_SIEVE_NO_DEBIAN_PACKAGE "The Debian package needs dpkg-dev: install it")
 else()
-  execute_process(COMMAND ${DPKG_ARCHITECTURE} -t ${compiler_target}
+  # Forced, as in a package's build the architectures dpkg-buildpackage sets would stand instead.
+  execute_process(COMMAND ${DPKG_ARCHITECTURE} -f -t ${compiler_target}
                   OUTPUT_VARIABLE architectures ERROR_QUIET)
   if(architectures MATCHES "DEB_BUILD_ARCH=([^\n]*)")
     set(build_architecture ${CMAKE_MATCH_1})
