@@ -1,7 +1,7 @@
 # Run by cpack once a package's files are staged: gives them the modes a package's files have,
-# whatever the packager's umask, which the folders cpack stages take (CMake's default directory
-# permissions reach neither those nor the Debian files written here): folders and programs 0755,
-# other files 0644.
+# folders and programs 0755, other files 0644, whatever the packager's umask. The folders cpack
+# stages and the files debian_files.cmake writes take theirs from the umask, and CMake's default
+# directory permissions reach neither.
 set(readable OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 set(runnable ${readable} OWNER_EXECUTE GROUP_EXECUTE WORLD_EXECUTE)
 set(staged ${CPACK_TEMPORARY_DIRECTORY})
