@@ -81,6 +81,15 @@ macro(_changelog_release at heading)
   set(signed "${weekday}, ${signed}")
 endmacro()
 
+# Reads CHANGELOG whole and sets debian_changelog to its releases in Debian's form for PACKAGE, each
+# signed by MAINTAINER, with every byte of the items as written. Text above the first release, an
+# "## [Unreleased]" section on top and link reference definitions are left out. A release is a
+# heading as above with "- " items, optionally grouped under "### KIND" headings. An item goes on
+# over its next lines and over paragraphs indented after a blank line; any other text under a
+# release belongs to no item and is refused. Stops, naming CHANGELOG.md and the line at fault,
+# unless every heading has that form, a real date not after that of the release above it and a
+# version below its, every release has an item and every item text, every line fits Debian's
+# changelog, and the newest release is VERSION.
 function(read_changelog changelog version package maintainer)
   # Taken a line at a time by a regular expression, never as a CMake list, which would split lines
   # at ";" and join them at "[".

@@ -112,8 +112,8 @@ read("## [3.0.0] - 2026-12-07\n\n- A.\n${first}"
 
 # Where dpkg-dev or the target's C library is missing (a folder for 32-bit x86 beside the 64-bit
 # compiler's holds the machine's own), there is no Debian package.
-expect("The Debian package needs dpkg-dev: install it; plain cpack leaves it out" debian_package.cmake
-       -DCMAKE_FIND_USE_SYSTEM_ENVIRONMENT_PATH=OFF)
+expect("The Debian package needs dpkg-dev: install it; plain cpack leaves it out"
+       debian_package.cmake -DCMAKE_FIND_USE_SYSTEM_ENVIRONMENT_PATH=OFF)
 find_program(dpkg_architecture dpkg-architecture)
 file(WRITE ${scratch}/lib32/libc.so.6 "")
 if(dpkg_architecture)
