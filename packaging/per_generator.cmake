@@ -6,6 +6,9 @@ if(CPACK_PACKAGE_DIRECTORY MATCHES "[][*?]")
   message(FATAL_ERROR "cpack can't package in ${CPACK_PACKAGE_DIRECTORY}, whose path holds one of "
                       "[ ] * ?: give it another folder, as cpack -B FOLDER")
 endif()
+include(${CMAKE_CURRENT_LIST_DIR}/release_check.cmake)
+check_release(${CPACK_PACKAGE_VERSION} ${CPACK_PRIME_SIEVE_SOURCE}/CHANGELOG.md
+              ${CPACK_PRIME_SIEVE_PAGE})
 
 if(NOT CPACK_INSTALL_CMAKE_PROJECTS)
   # The source package: cpack would copy the whole source folder, build folders and uncommitted
