@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Prints the speed and memory figures of a Release build of prime_sieve against their targets:
-# instructions per go and per whole run (callgrind counts instructions, so the figures repeat on a
-# busy machine), peak resident memory, heap allocations per go, and write calls per go.
+# Prints the speed and memory figures of a Release build of prime_sieve against their targets, and
+# fails where one is over: instructions per go (callgrind counts instructions, so the figures
+# repeat on a busy machine), peak resident memory, heap allocations per go, and write calls per go.
+# A whole run's instructions are shown beside primesieve's where it is installed, not held to them.
 # Usage: bench/instruction_counts.sh [build-dir]   (needs valgrind, strace and /usr/bin/time)
 set -euo pipefail
 
@@ -28,7 +29,11 @@ allocations() {
   valgrind "$program" <"$1" 2>&1 >/dev/null | grep -oP 'total heap usage: \K[0-9,]+(?= allocs)'
 }
 
-verdict() { if [ "$1" = 1 ]; then echo "within target"; else echo "OVER TARGET"; fi; }
+# Prints a figure with its target, given 1 where it is met; notes a figure over its target.
+over=0
+verdict() {
+  if [ "$2" = 1 ]; then echo "$1: within target"; else echo "$1: OVER TARGET"; over=1; fi
+}
 
 printf '150000\nn\n' >"$work/one_go"
 printf '150000\ny\n150000\nn\n' >"$work/two_goes"
@@ -38,30 +43,28 @@ printf '150000\ny\n150000\nn\n' >"$work/two_goes"
 one=$(instructions "$work/one_go" "$program")
 two=$(instructions "$work/two_goes" "$program")
 per_go=$((two - one))
-echo "instructions per go at 150000: $per_go (target <= 1500000): $(verdict $((per_go <= 1500000)))"
+verdict "instructions per go at 150000: $per_go (target <= 1500000)" $((per_go <= 1500000))
 
 echo "instructions of a whole run with one go at 150000: $one"
 if command -v primesieve >/dev/null; then
   peer=$(instructions /dev/null primesieve 149999 -p)
   ratio=$(awk -v a="$one" -v b="$peer" 'BEGIN { printf "%.2f", a / b }')
-  echo "  primesieve 149999 -p: $peer; ratio $ratio (target <= 0.22):" \
-    "$(verdict "$(awk -v r="$ratio" 'BEGIN { print (r <= 0.22) }')")"
+  echo "  primesieve 149999 -p: $peer; ratio $ratio"
 else
   echo "  primesieve is not installed (apt-get install primesieve): no comparison"
 fi
 
 peak=$(/usr/bin/time -f %M "$program" <"$work/one_go" 2>&1 >/dev/null)
-echo "peak resident memory, one go at 150000: $peak KiB (target <= 4096):" \
-  "$(verdict $((peak <= 4096)))"
+verdict "peak resident memory, one go at 150000: $peak KiB (target <= 4096)" $((peak <= 4096))
 
 a_one=$(allocations "$work/one_go")
 a_fifty=$(allocations "$work/fifty_one_goes")
 a_rejected=$(allocations "$work/rejected_lines")
 same=$([ "$a_one" = "$a_fifty" ] && [ "$a_one" = "$a_rejected" ] && echo 1 || echo 0)
-echo "heap allocations: one go $a_one, 51 goes $a_fifty, 100 rejected lines then a go $a_rejected" \
-  "(target: all equal): $(verdict "$same")"
+verdict "heap allocations: one go $a_one, 51 goes $a_fifty, 100 rejected lines then a go \
+$a_rejected (target: all equal)" "$same"
 
 strace -e trace=write -o "$work/strace.log" "$program" <"$work/one_go" | cat >/dev/null
 writes=$(grep -c '^write(1,' "$work/strace.log")
-echo "write calls, one go at 150000 into a pipe: $writes (target <= 64):" \
-  "$(verdict $((writes <= 64)))"
+verdict "write calls, one go at 150000 into a pipe: $writes (target <= 64)" $((writes <= 64))
+exit $over
