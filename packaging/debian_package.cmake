@@ -3,7 +3,8 @@
 # the architectures. Elsewhere configure says why, and cpack -G DEB refuses saying the same.
 find_program(DPKG_ARCHITECTURE dpkg-architecture)
 if(DPKG_ARCHITECTURE)
-  execute_process(COMMAND ${DPKG_ARCHITECTURE} -t ${compiler_target}
+  # Forced, as in a package's build the architectures dpkg-buildpackage sets would stand instead.
+  execute_process(COMMAND ${DPKG_ARCHITECTURE} -f -t ${compiler_target}
                   OUTPUT_VARIABLE architectures ERROR_QUIET)
   if(architectures MATCHES "DEB_BUILD_ARCH=([^\n]*)")
     set(build_architecture ${CMAKE_MATCH_1})
